@@ -1,0 +1,40 @@
+#pragma once
+
+// Fractional delay line of four lanes (one band per lane) for the Haas effect.
+// The buffer is allocated once, at construction, and never again.
+
+#include "Vec4.h"
+#include <memory>
+
+class HaasDelayLine
+{
+public:
+    static constexpr int capacity = 20000;
+    static constexpr float capacityAsFloat = 20000.0f;
+
+    HaasDelayLine();
+
+    // Sets this sample's delay (in samples, already limited to 1 ... capacity - 1) and the taps.
+    void setDelay (Vec4 delaySamples) noexcept;
+
+    // Reads the delayed value for the current delay, then writes the new input.
+    Vec4 process (Vec4 input) noexcept;
+
+    // Clears the buffer and restarts writing at slot 0, keeping the current delay (at least 1).
+    void clear() noexcept;
+
+    Vec4 getDelay() const noexcept { return delay; }
+
+private:
+    struct alignas (16) Slot { float lane[4]; };
+
+    void updateTaps() noexcept;
+
+    std::unique_ptr<Slot[]> buffer; // owned; C++17 aligned new honours alignas (16)
+    int writeIndex = 0;
+    int readPosition[4] { capacity - 1, capacity - 1, capacity - 1, capacity - 1 };
+    Vec4 previousTap;
+    Vec4 delay { 1.0f };
+    Vec4 fraction;
+    Vec4 oneMinusFraction { 1.0f };
+};
