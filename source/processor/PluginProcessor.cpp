@@ -4,11 +4,12 @@
 
 #include <cmath>
 
-Brume2AudioProcessor::Brume2AudioProcessor()
+Brume2AudioProcessor::Brume2AudioProcessor (const PluginFolders::Roots& folderRoots)
     : juce::AudioProcessor (BusesProperties()
                                 .withInput ("Input", juce::AudioChannelSet::stereo(), true)
                                 .withOutput ("Output", juce::AudioChannelSet::stereo(), true))
 {
+    juce::ignoreUnused (folderRoots);
     // engine: constructed at 44100 Hz with cleared filters, delay lines and meters.
 
     editorPage = 0;

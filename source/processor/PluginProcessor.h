@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dsp/BandEngine.h"
+#include "presets/PluginFolders.h"
 #include "presets/StateScope.h"
 #include "processor/ParameterSpecs.h"
 
@@ -11,7 +12,8 @@ class Brume2AudioProcessor : public juce::AudioProcessor,
                              public juce::ChangeBroadcaster
 {
 public:
-    Brume2AudioProcessor();
+    // The folder roots are the system's in a host; tests point them at a temporary directory.
+    explicit Brume2AudioProcessor (const PluginFolders::Roots& folderRoots = PluginFolders::Roots::system());
     ~Brume2AudioProcessor() override;
 
     const juce::String getName() const override;
@@ -41,11 +43,15 @@ public:
 
     juce::RangedAudioParameter& getParameterByIndex (int index) const noexcept { return *parameters[(size_t) index]; }
 
+    // Seam: the per-user settings (ZTGlobalSettings) are the first member, built from the folder roots.
+
     // Editor view state, kept here so a reopened editor shows the same page and pencil.
     int editorPage = 0;
     bool drawModeEnabled = false;
 
     BandEngine engine;
+
+    // Seam: the preset store (PresetStore) follows the engine, built from the folder roots.
 
 private:
     void resetEngineToParameters() noexcept;
