@@ -46,6 +46,10 @@ struct CountedRegion
 };
 } // namespace
 
+// ThreadSanitizer intercepts pthread_mutex_lock itself; replacing it there would hide every lock
+// from the race detector, so lock counting is left out of that build.
+#if ! defined (__SANITIZE_THREAD__)
+#define BRUME2_COUNT_LOCKS 1
 namespace
 {
 using MutexLock = int (*) (pthread_mutex_t*);
@@ -66,6 +70,7 @@ extern "C" int pthread_mutex_lock (pthread_mutex_t* mutex)
         resolveMutexLock();
     return realMutexLock (mutex);
 }
+#endif
 
 void* operator new (std::size_t size)
 {
