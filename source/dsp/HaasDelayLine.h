@@ -15,9 +15,10 @@ public:
     HaasDelayLine();
 
     // Sets this sample's delay (in samples, already limited to 1 ... capacity - 1) and the taps.
+    // Called before every process().
     void setDelay (Vec4 delaySamples) noexcept;
 
-    // Reads the delayed value for the current delay, then writes the new input.
+    // Reads the delayed value at the taps set by setDelay, then writes the new input.
     Vec4 process (Vec4 input) noexcept;
 
     // Clears the buffer and restarts writing at slot 0, keeping the current delay (at least 1).
@@ -32,8 +33,10 @@ private:
 
     std::unique_ptr<Slot[]> buffer; // owned; C++17 aligned new honours alignas (16)
     int writeIndex = 0;
-    int readPosition[4] { capacity - 1, capacity - 1, capacity - 1, capacity - 1 };
+    alignas (16) int readPosition[4] { capacity - 1, capacity - 1, capacity - 1, capacity - 1 };
     Vec4 previousTap;
+    Vec4 lastTap;              // the tap read by the previous process()
+    bool tapsFollow = false;   // the delay is the previous sample's: the taps just move on by one
     Vec4 delay { 1.0f };
     Vec4 fraction;
     Vec4 oneMinusFraction { 1.0f };
