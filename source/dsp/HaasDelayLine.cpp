@@ -28,37 +28,6 @@ void HaasDelayLine::updateTaps() noexcept
     oneMinusFraction = Vec4 (1.0f) - fraction;
 }
 
-void HaasDelayLine::setDelay (Vec4 delaySamples) noexcept
-{
-    // With an unchanged delay this sample's older tap is the previous sample's tap, and the read
-    // positions advance with the write index: the same values, without four gathered loads.
-    if (tapsFollow && _mm_movemask_ps (_mm_cmpeq_ps (delaySamples.v, delay.v)) == 0xF)
-    {
-        previousTap = lastTap;
-        for (auto& r : readPosition)
-            r = (r + 1 == capacity) ? 0 : r + 1;
-        return;
-    }
-
-    delay = delaySamples;
-    updateTaps();
-    tapsFollow = true;
-}
-
-Vec4 HaasDelayLine::process (Vec4 input) noexcept
-{
-    const Slot* b = buffer.get();
-    const Vec4 tap (b[readPosition[0]].lane[0], b[readPosition[1]].lane[1],
-                    b[readPosition[2]].lane[2], b[readPosition[3]].lane[3]);
-    const Vec4 out = fraction * previousTap + oneMinusFraction * tap;
-    lastTap = tap;
-
-    input.store (buffer[writeIndex].lane);
-    if (++writeIndex == capacity)
-        writeIndex = 0;
-    return out;
-}
-
 void HaasDelayLine::clear() noexcept
 {
     std::memset (buffer.get(), 0, sizeof (Slot) * capacity);

@@ -41,3 +41,36 @@ private:
     Vec4 fraction;
     Vec4 oneMinusFraction { 1.0f };
 };
+
+// Per-sample work, inline: the engine calls these eight times a sample.
+inline void HaasDelayLine::setDelay (Vec4 delaySamples) noexcept
+{
+    // With an unchanged delay this sample's older tap is the previous sample's tap, and the read
+    // positions advance with the write index: the same values, without four gathered loads.
+    if (tapsFollow && _mm_movemask_ps (_mm_cmpeq_ps (delaySamples.v, delay.v)) == 0xF)
+    {
+        previousTap = lastTap;
+        auto* positions = reinterpret_cast<__m128i*> (readPosition);
+        const __m128i next = _mm_add_epi32 (_mm_load_si128 (positions), _mm_set1_epi32 (1));
+        _mm_store_si128 (positions, _mm_andnot_si128 (_mm_cmpeq_epi32 (next, _mm_set1_epi32 (capacity)), next));
+        return;
+    }
+
+    delay = delaySamples;
+    updateTaps();
+    tapsFollow = true;
+}
+
+inline Vec4 HaasDelayLine::process (Vec4 input) noexcept
+{
+    const Slot* b = buffer.get();
+    const Vec4 tap (b[readPosition[0]].lane[0], b[readPosition[1]].lane[1],
+                    b[readPosition[2]].lane[2], b[readPosition[3]].lane[3]);
+    const Vec4 out = fraction * previousTap + oneMinusFraction * tap;
+    lastTap = tap;
+
+    input.store (buffer[writeIndex].lane);
+    if (++writeIndex == capacity)
+        writeIndex = 0;
+    return out;
+}
