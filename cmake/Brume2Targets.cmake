@@ -80,6 +80,7 @@ install(DIRECTORY "${BRUME2_VST3_BUNDLE}"
     USE_SOURCE_PERMISSIONS)
 
 include(cmake/Brume2Host.cmake)
+include(cmake/Brume2FactoryPresets.cmake)
 if(BRUME2_BUILD_TESTS)
     enable_testing()
     add_subdirectory(tests)
