@@ -1,7 +1,7 @@
 // The factory library generated from resources/presets into the build tree: every preset must be
 // listed, parse, and apply; "Init" of "Stereo Width" must be the table defaults.
 
-#include "TemporaryRoots.h"
+#include "PresetTestFiles.h"
 #include "processor/PluginProcessor.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +21,7 @@ protected:
         ASSERT_TRUE (generated.copyDirectoryTo (temp.factoryPresets()));
     }
 
-    TemporaryRoots temp;
+    PresetTestFolders temp;
 };
 
 TEST_F (FactoryPresets, NewInstanceLoadsInitWithTheTableDefaults)

@@ -1,5 +1,4 @@
 #include "PresetTestFiles.h"
-#include "TemporaryRoots.h"
 #include "processor/PluginProcessor.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +69,7 @@ protected:
 
     static float value (Brume2AudioProcessor& p, int i) { return p.getParameterByIndex (i).getValue(); }
 
-    TemporaryRoots temp;
+    PresetTestFolders temp;
 };
 
 TEST (NameHash, IsTheFrameworksCodePointHash)

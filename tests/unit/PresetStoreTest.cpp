@@ -1,5 +1,4 @@
 #include "PresetTestFiles.h"
-#include "TemporaryRoots.h"
 #include "presets/PresetStore.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +7,7 @@ namespace
 {
 using namespace PresetTestFiles;
 
-std::unique_ptr<PresetStore> makeStore (const TemporaryRoots& temp)
+std::unique_ptr<PresetStore> makeStore (const PresetTestFolders& temp)
 {
     return std::make_unique<PresetStore> ("Brume 2", "Factory Presets", "User Presets", "brumepreset", temp.roots);
 }
@@ -79,7 +78,7 @@ std::vector<HeaderCase> headerCases()
 
 TEST (PresetHeaderRules, ParseAndFileCheckAgreeOnEveryCase)
 {
-    TemporaryRoots temp;
+    PresetTestFolders temp;
     auto store = makeStore (temp);
 
     for (const auto& c : headerCases())
@@ -102,7 +101,7 @@ TEST (PresetHeaderRules, ParseAndFileCheckAgreeOnEveryCase)
 
 TEST (PresetHeaderRules, MissingFilesAndFoldersAreInvalid)
 {
-    TemporaryRoots temp;
+    PresetTestFolders temp;
     auto store = makeStore (temp);
     EXPECT_FALSE (store->isValidPresetFile (temp.base.getChildFile ("absent.brumepreset")));
     EXPECT_FALSE (store->isValidPresetFile (temp.base));
@@ -139,7 +138,7 @@ TEST (PresetNames, FromFileAndFolderNames)
 class PresetStoreListing : public ::testing::Test
 {
 protected:
-    TemporaryRoots temp;
+    PresetTestFolders temp;
 };
 
 TEST_F (PresetStoreListing, FactoryThenUserSubFoldersThenUserPresetsLast)
@@ -315,7 +314,7 @@ TEST (PresetStoreHasNext, FollowsTheCategoryWalk)
     };
     for (const auto& c : cases)
     {
-        TemporaryRoots temp;
+        PresetTestFolders temp;
         writePreset (temp.factoryPresets().getChildFile ("01_A/01_x.brumepreset"));
         writePreset (temp.factoryPresets().getChildFile ("01_A/02_y.brumepreset"));
         writePreset (temp.factoryPresets().getChildFile ("02_B/01_z.brumepreset"));
@@ -344,7 +343,7 @@ protected:
 
     int userCategory() const { return store->categories.size() - 1; }
 
-    TemporaryRoots temp;
+    PresetTestFolders temp;
     std::unique_ptr<PresetStore> store;
 };
 

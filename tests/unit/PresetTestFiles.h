@@ -2,12 +2,24 @@
 
 // Preset bytes and files for the tests, built by hand so the tests do not trust the code under test.
 
+#include "TestSupport.h"
 #include "presets/PresetFileFormat.h"
 
 #include <juce_core/juce_core.h>
 
 #include <ostream>
 #include <vector>
+
+// Temporary data-folder roots with the preset folders below them.
+struct PresetTestFolders
+{
+    juce::File userPresets() const { return roots.user.getChildFile ("Zuvotone/Brume 2/User Presets"); }
+    juce::File factoryPresets() const { return roots.shared.getChildFile ("Zuvotone/Brume 2/Factory Presets"); }
+
+    TemporaryRoots temporary;
+    juce::File base = temporary.folder.getFile();
+    PluginFolders::Roots roots = temporary.roots();
+};
 
 namespace PresetTestFiles
 {

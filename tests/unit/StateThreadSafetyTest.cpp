@@ -2,7 +2,7 @@
 // Run under ThreadSanitizer (tests/ci/30-tsan.sh), any unsynchronised access to the engine is a
 // reported race; in any build the audio must stay finite and the last load must be what sounds.
 
-#include "TemporaryRoots.h"
+#include "PresetTestFiles.h"
 #include "processor/PluginProcessor.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ juce::MemoryBlock presetWithWidth (Brume2AudioProcessor& p, float width, float h
 
 TEST (StateThreadSafety, RestoringWhileTheAudioThreadProcesses)
 {
-    TemporaryRoots temp;
+    PresetTestFolders temp;
     Brume2AudioProcessor processor (temp.roots);
 
     // Two states that differ in every band; made on a scratch instance so only loads touch `processor`.
