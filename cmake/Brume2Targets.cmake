@@ -58,6 +58,8 @@ target_compile_definitions(Brume2
         JUCE_MODAL_LOOPS_PERMITTED=0
         JUCE_SILENCE_XCODE_15_LINKER_WARNING=1)
 
+# No link-time optimisation: the hot path already inlines within its own files, and LTO would make
+# every test and tool link re-optimise the whole of JUCE.
 target_link_libraries(Brume2
     PRIVATE
         Brume2Resources
@@ -65,7 +67,6 @@ target_link_libraries(Brume2
         juce::juce_dsp
     PUBLIC
         juce::juce_recommended_config_flags
-        juce::juce_recommended_lto_flags
         juce::juce_recommended_warning_flags)
 
 brume2_export_juce_config(Brume2)
