@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # One command for a new machine: installs the packages, builds Release, installs the plug-in for
-# this user (~/.vst3) and the tools (~/.local/bin), then renders a short demo through the
+# this user (~/.vst3), the tools (~/.local/bin) and the factory presets (/opt), then renders a short demo through the
 # installed plug-in and prints its summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +10,12 @@ bash tools/install-packages.sh
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRUME2_VST3_INSTALL_DIR="$HOME/.vst3"
 cmake --build build
-cmake --install build --prefix "$HOME/.local"
+# The plug-in and the tools belong to this user; the factory presets go to the all-users folder
+# the plug-in reads (/opt/Zuvotone/Brume 2/Factory Presets), which needs root.
+cmake --install build --prefix "$HOME/.local" --component Unspecified
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+$SUDO cmake --install build --component factory_presets
 
 render="$HOME/.local/bin/brume2-render"
 bundle="$HOME/.vst3/Brume 2.vst3"
