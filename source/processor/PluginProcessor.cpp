@@ -7,9 +7,9 @@
 Brume2AudioProcessor::Brume2AudioProcessor (const PluginFolders::Roots& folderRoots)
     : juce::AudioProcessor (BusesProperties()
                                 .withInput ("Input", juce::AudioChannelSet::stereo(), true)
-                                .withOutput ("Output", juce::AudioChannelSet::stereo(), true))
+                                .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
+      globalSettings (folderRoots)
 {
-    juce::ignoreUnused (folderRoots);
     // engine: constructed at 44100 Hz with cleared filters, delay lines and meters.
 
     editorPage = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dsp/BandEngine.h"
+#include "editor/ZTGlobalSettings.h"
 #include "presets/PluginFolders.h"
 #include "presets/StateScope.h"
 #include "processor/ParameterSpecs.h"
@@ -43,7 +44,8 @@ public:
 
     juce::RangedAudioParameter& getParameterByIndex (int index) const noexcept { return *parameters[(size_t) index]; }
 
-    // Seam: the per-user settings (ZTGlobalSettings) are the first member, built from the folder roots.
+    // The per-user settings ("Brume.settings"); first member, built from the folder roots.
+    ZTGlobalSettings globalSettings;
 
     // Editor view state, kept here so a reopened editor shows the same page and pencil.
     int editorPage = 0;
