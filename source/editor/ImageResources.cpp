@@ -2,11 +2,18 @@
 
 #include <BinaryData.h>
 
+namespace
+{
+double assumedDisplayScale = 1.0;
+}
+
+void setAssumedDisplayScale (double scale) { assumedDisplayScale = scale; }
+
 double mainDisplayScale()
 {
     if (const auto* display = juce::Desktop::getInstance().getDisplays().getPrimaryDisplay())
         return display->scale;
-    return 1.0;
+    return assumedDisplayScale;
 }
 
 juce::Image loadResourceImage (const char* resourceName)
