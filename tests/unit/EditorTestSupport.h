@@ -3,6 +3,7 @@
 // Helpers for tests that drive the editor's widgets the way a user does: synthesized mouse
 // events, a callback that records what the widgets report, and throw-away folder roots.
 
+#include "TestSupport.h"
 #include "editor/EComponent.h"
 #include "presets/PluginFolders.h"
 
@@ -74,13 +75,12 @@ public:
     std::array<float, 65> values {};
 };
 
-// A temporary directory standing in for the user's and the all-users data folders.
-struct TemporaryRoots
+// Where the per-user settings of a processor built on these roots live.
+inline juce::File settingsFileIn (const TemporaryRoots& folders)
 {
-    TemporaryRoots() { folder.getFile().createDirectory(); }
-    ~TemporaryRoots() { folder.getFile().deleteRecursively(); }
-
-    PluginFolders::Roots roots() const { return { folder.getFile().getChildFile ("user"), folder.getFile().getChildFile ("shared") }; }
+    return folders.user().getChildFile ("Zuvotone/Brume 2/Brume.settings");
+}
+}
     juce::File settingsFile() const { return folder.getFile().getChildFile ("user/Zuvotone/Brume 2/Brume.settings"); }
 
     juce::TemporaryFile folder;

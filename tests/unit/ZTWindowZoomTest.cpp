@@ -25,7 +25,7 @@ struct ZoomFixture : ::testing::Test
 
     juce::String storedZoom()
     {
-        juce::PropertiesFile reader (folders.settingsFile(), ZTGlobalSettings::fileOptions());
+        juce::PropertiesFile reader (settingsFileIn (folders), ZTGlobalSettings::fileOptions());
         return reader.getValue ("Zoom", "<none>");
     }
 
