@@ -81,8 +81,3 @@ inline juce::File settingsFileIn (const TemporaryRoots& folders)
     return folders.user().getChildFile ("Zuvotone/Brume 2/Brume.settings");
 }
 }
-    juce::File settingsFile() const { return folder.getFile().getChildFile ("user/Zuvotone/Brume 2/Brume.settings"); }
-
-    juce::TemporaryFile folder;
-};
-}
