@@ -12,6 +12,8 @@
 
 #include "processor/PluginProcessor.h"
 
+#include <cmath>
+
 void Brume2AudioProcessor::writeState (juce::MemoryBlock& destination, StateScope scope)
 {
     juce::MemoryOutputStream out (destination, true);
@@ -26,28 +28,68 @@ void Brume2AudioProcessor::writeState (juce::MemoryBlock& destination, StateScop
     out.writeInt (editorPage);
     for (int i = 0; i < 3; ++i)
         out.writeInt (0);
+
+    const auto& current = presetStore.current;
+    if (current.isValid)
+    {
+        const auto& categories = presetStore.categories;
+        out.writeInt (juce::isPositiveAndBelow (current.categoryIndex, categories.size())
+                          ? nameHash (categories.getReference (current.categoryIndex).name)
+                          : nameHash ({}));
+        out.writeInt (nameHash (current.name));
+    }
 }
 
 void Brume2AudioProcessor::readState (const void* data, int size, StateScope scope)
 {
-    if (data == nullptr || size <= 0)
-        return;
+    if (data == nullptr || size < 0)
+        size = 0;
 
+    // Reads past the end yield 0, so a partial value counts as 0.
     juce::MemoryInputStream in (data, (size_t) size, false);
 
     for (size_t i = 0; i < parameters.size() && ! in.isExhausted(); ++i)
-        parameters[i]->setValueNotifyingHost (in.readFloat());
+    {
+        auto value = in.readFloat();
+        // A NaN would pass the parameter's own range limit and poison the filters; an infinity
+        // is limited like any other out-of-range value.
+        if (std::isnan (value))
+            value = kParameterSpecs[i].normalisedDefault();
+        parameters[i]->setValueNotifyingHost (juce::jlimit (0.0f, 1.0f, value));
+    }
 
     if (! in.isExhausted())
     {
         drawModeEnabled = in.readByte() != 0;
-        editorPage = in.readInt();
+        // Only four pages exist; a foreign block's page number must not index past them.
+        editorPage = juce::jlimit (0, kNumPages - 1, in.readInt());
         for (int i = 0; i < 3; ++i)
             in.readInt();
     }
 
-    juce::ignoreUnused (scope);
+    if (scope == StateScope::Host && ! in.isExhausted())
+    {
+        const int categoryHash = in.readInt();
+        const int presetHash = in.readInt();
 
-    resetEngineToParameters();
+        bool found = false;
+        for (const auto& category : presetStore.categories)
+        {
+            if (nameHash (category.name) != categoryHash)
+                continue;
+            for (const auto& entry : category.presets)
+                if (nameHash (entry.name) == presetHash)
+                {
+                    found = presetStore.setCurrent (category.index, entry.index);
+                    break;
+                }
+            if (found)
+                break;
+        }
+        if (! found)
+            presetStore.current.isValid = false;   // its name stays
+    }
+
+    requestEngineReset();
     sendChangeMessage();
 }

@@ -2,11 +2,14 @@
 
 #include "dsp/BandEngine.h"
 #include "presets/PluginFolders.h"
+#include "presets/PresetStore.h"
 #include "presets/StateScope.h"
 #include "processor/ParameterSpecs.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 #include <juce_events/juce_events.h>
+
+#include <atomic>
 
 class Brume2AudioProcessor : public juce::AudioProcessor,
                              public juce::ChangeBroadcaster
@@ -51,10 +54,23 @@ public:
 
     BandEngine engine;
 
-    // Seam: the preset store (PresetStore) follows the engine, built from the folder roots.
+    // Factory and user presets and the current preset, built from the folder roots.
+    PresetStore presetStore;
 
 private:
-    void resetEngineToParameters() noexcept;
+    using ParameterValues = std::array<float, kNumParameters>;
+
+    // Re-aims the engine at the parameter values and snaps it there. Only by the engine's owner.
+    void resetEngineToParameters (ParameterValues& scratch) noexcept;
+    // The reset that ends a state load: done here when no block is running, else by the next block.
+    void requestEngineReset() noexcept;
+    bool tryToOwnEngine (int owner) noexcept;
+    void releaseEngine() noexcept;
+
+    // Who touches the engine right now (see requestEngineReset).
+    enum EngineOwner : int { engineFree, engineInBlock, engineInLoad };
+    std::atomic<int> engineOwner { engineFree };
+    std::atomic<bool> engineResetPending { false };
 
     std::array<juce::RangedAudioParameter*, kNumParameters> parameters {};   // owned by the AudioProcessor base
     std::array<float, kNumParameters> parameterSnapshot {};                 // audio thread scratch
