@@ -9,6 +9,7 @@ Brume2AudioProcessor::Brume2AudioProcessor (const PluginFolders::Roots& folderRo
     : juce::AudioProcessor (BusesProperties()
                                 .withInput ("Input", juce::AudioChannelSet::stereo(), true)
                                 .withOutput ("Output", juce::AudioChannelSet::stereo(), true)),
+      globalSettings (folderRoots),
       presetStore ("Brume 2", "Factory Presets", "User Presets", "brumepreset", folderRoots)   // scans its folders
 {
     // engine: constructed at 44100 Hz with cleared filters, delay lines and meters.

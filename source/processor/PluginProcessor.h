@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dsp/BandEngine.h"
+#include "editor/ZTGlobalSettings.h"
 #include "presets/PluginFolders.h"
 #include "presets/PresetStore.h"
 #include "presets/StateScope.h"
@@ -46,7 +47,8 @@ public:
 
     juce::RangedAudioParameter& getParameterByIndex (int index) const noexcept { return *parameters[(size_t) index]; }
 
-    // Seam: the per-user settings (ZTGlobalSettings) are the first member, built from the folder roots.
+    // The per-user settings ("Brume.settings"); first member, built from the folder roots.
+    ZTGlobalSettings globalSettings;
 
     // Editor view state, kept here so a reopened editor shows the same page and pencil.
     int editorPage = 0;
