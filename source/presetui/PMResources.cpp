@@ -1,15 +1,13 @@
 #include "presetui/PMResources.h"
 
 #include "BinaryData.h"
+#include "editor/ImageResources.h"
 
 namespace PMResources
 {
 juce::Image image (const char* resourceName)
 {
-    int size = 0;
-    if (const auto* data = BinaryData::getNamedResource (resourceName, size); data != nullptr && size > 0)
-        return juce::ImageCache::getFromMemory (data, size);
-    return {};
+    return loadResourceImage (resourceName);
 }
 
 Typefaces::Typefaces()
