@@ -31,11 +31,12 @@ juce::Rectangle<int> PMScrollableList::contentBoundsFor (const PMList& list) con
 
 void PMScrollableList::resized()
 {
+    const auto position = getViewPosition();   // the list's new bounds would reset it
     juce::Viewport::resized();
 
     if (content != nullptr)
     {
         content->setBounds (contentBoundsFor (*content));
-        setViewPosition (getViewPosition());
+        setViewPosition (position);   // clamped to the new size
     }
 }

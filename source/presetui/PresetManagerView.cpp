@@ -149,6 +149,8 @@ void PresetManagerView::rebuildCategoryList()
 void PresetManagerView::selectCategory (int c)
 {
     const int s = selectedCategory;
+    // Setting the list's bounds moves it back to the top, so the position is taken first.
+    const int presetViewY = presetScroller.getViewPositionY();
 
     if (c != s)
     {
@@ -175,7 +177,7 @@ void PresetManagerView::selectCategory (int c)
     showPreset (store.current);
 
     presetList.setBounds (presetScroller.contentBoundsFor (presetList));
-    presetScroller.setViewPosition (0, c == s ? presetScroller.getViewPositionY() : 0);
+    presetScroller.setViewPosition (0, c == s ? presetViewY : 0);
     layOutRows (presetList);
     presetList.repaint();
 }
