@@ -11,6 +11,10 @@ import math
 import os
 import random
 
+# The preset manager's pictures live in their own module; importing it first also lets cairo find
+# the embedded Overpass typefaces.
+import presetui_artwork
+
 import cairo
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -444,6 +448,8 @@ def main():
         save(f"arrow_{direction}_grey", 16, 16, arrow(direction, False), scales=(1,))
     save("zoom_normal", 32, 32, zoom_icon(True), scales=(1,))
     save("zoom_pressed", 32, 32, zoom_icon(False), scales=(1,))
+    # ---- the preset manager's pictures (presetui_artwork.py)
+    presetui_artwork.draw_all()
 
 
 if __name__ == "__main__":

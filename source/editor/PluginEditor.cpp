@@ -29,6 +29,26 @@ const std::array<PageStyle, 4> kPageStyles { {
 const std::array<const char*, 5> kFrequencyCaptions { "lbl_80hz", "lbl_600hz", "lbl_2_8khz", "lbl_6_4khz", "lbl_11khz" };
 const std::array<float, 5> kCaptionColumns { 1.5f, 4.5f, 7.5f, 10.5f, 13.5f };
 
+// The preset bar: Roboto 14 on "preset_bg", white (dimmed when no preset is current), with the
+// 16 x 16 arrows drawn at 8 x 8.
+PresetBarStyle makePresetBarStyle()
+{
+    PresetBarStyle style;
+    style.font = juce::Font (robotoTypeface());
+    style.fontHeight = 14.0f;
+    style.backgroundImage = loadImage ("preset_bg");
+    style.validTextColour = juce::Colour (0xFFFFFFFF);
+    style.invalidTextColour = juce::Colour (0x80FFFFFF);
+    const auto leftWhite = loadResourceImage ("arrow_left_white_png");
+    const auto rightWhite = loadResourceImage ("arrow_right_white_png");
+    style.previousImages = { leftWhite, leftWhite, loadResourceImage ("arrow_left_grey_png") };
+    style.nextImages = { rightWhite, rightWhite, loadResourceImage ("arrow_right_grey_png") };
+    style.arrowImageWidth = 8.0f;
+    style.arrowImageHeight = 8.0f;
+    style.showArrows = true;
+    return style;
+}
+
 void drawStretched (juce::Graphics& g, const juce::Image& image, float x, float y, float w, float h)
 {
     if (image.isValid())
@@ -37,7 +57,9 @@ void drawStretched (juce::Graphics& g, const juce::Image& image, float x, float 
 }
 
 Brume2AudioProcessorEditor::Brume2AudioProcessorEditor (Brume2AudioProcessor& p)
-    : juce::AudioProcessorEditor (&p), processorRef (p)
+    : juce::AudioProcessorEditor (&p),
+      processorRef (p),
+      presetController (*this, p.presetStore, makePresetBarStyle())   // 6. builds the preset view and bar
 {
     // 1. The zoom icons are loaded by windowZoom itself.
     for (size_t i = 0; i < drawModeActiveImageNames.size(); ++i)
@@ -46,7 +68,7 @@ Brume2AudioProcessorEditor::Brume2AudioProcessorEditor (Brume2AudioProcessor& p)
     // 2. to 5.: changeView, tabSelector and the pages start hidden and click-through by their own defaults.
     versionLabel.setText ({}, juce::dontSendNotification);
 
-    // 6. The preset bar style and the preset controller are built here once they exist.
+    // 6. The preset bar style and the preset controller are built with the members above.
 
     // 7.
     SharedFonts::retain();
@@ -112,7 +134,9 @@ Brume2AudioProcessorEditor::Brume2AudioProcessorEditor (Brume2AudioProcessor& p)
     versionLabel.setJustificationType (juce::Justification::centredRight);
     addAndMakeVisible (versionLabel);
 
-    // 16. The preset display is refreshed and the preset bar added here once they exist.
+    // 16.
+    presetController.showCurrentCategory();
+    addAndMakeVisible (presetController.view.presetBar);
 
     // 17.
     windowZoom.init (this, &processorRef.globalSettings);
@@ -186,7 +210,8 @@ void Brume2AudioProcessorEditor::resized()
     tabSelector.setBounds (25, 0, w, h - 20);
     bypassSwitch.setBounds (w - 31, 6, 24, 24);
     drawSwitch.setBounds (218, 0, 45, 37);
-    // The preset view ((int) (w * 0.5 - 185), -2, 370, 284) and its bar (270, 8, 246, 22) go here.
+    presetController.view.setBounds ((int) (w * 0.5 - 185), -2, 370, 284);
+    presetController.view.presetBar.setBounds (270, 8, 246, 22);
 }
 
 void Brume2AudioProcessorEditor::valueChanged (EComponent* source, int index, float value)
@@ -258,7 +283,7 @@ void Brume2AudioProcessorEditor::tabChanged (TabSelector*, int index)
 
 void Brume2AudioProcessorEditor::changeListenerCallback (juce::ChangeBroadcaster*)
 {
-    // The preset display is refreshed here once the preset controller exists.
+    presetController.showCurrentCategory();
     drawSwitch.setValue (processorRef.drawModeEnabled ? 1.0f : 0.0f, true);
     for (auto* page : pages)
         page->setDrawModeEnabled (processorRef.drawModeEnabled);
@@ -307,11 +332,11 @@ void Brume2AudioProcessorEditor::timerCallback()
     changeView.advanceFade();
 }
 
-juce::MemoryBlock* Brume2AudioProcessorEditor::getPresetData()
+std::unique_ptr<juce::MemoryBlock> Brume2AudioProcessorEditor::getPresetData()
 {
     auto block = std::make_unique<juce::MemoryBlock>();
     processorRef.writeState (*block, StateScope::Preset);
-    return block.release();
+    return block;
 }
 
 void Brume2AudioProcessorEditor::setPresetData (const void* data, int size)

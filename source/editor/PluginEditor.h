@@ -7,6 +7,7 @@
 #include "editor/ZTMultiSwitch.h"
 #include "editor/ZTUICallback.h"
 #include "editor/ZTWindowZoom.h"
+#include "presets/PresetManagerController.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
 
@@ -16,11 +17,10 @@ class Brume2AudioProcessor;
 
 // The plug-in window. Owns every widget; everything that must survive a closed window lives in
 // the processor (parameters, editorPage, drawModeEnabled, settings).
-// The preset controller's data provider joins the bases with the preset bar.
 class Brume2AudioProcessorEditor : public ZTUICallback,
                                    public juce::ChangeListener,
                                    public juce::AudioProcessorEditor,
-                                   // PresetManagerController::PresetDataProvider goes here.
+                                   public PresetManagerController::PresetDataProvider,
                                    public juce::Timer,
                                    public TabSelector::Delegate
 {
@@ -49,11 +49,10 @@ public:
     void changeListenerCallback (juce::ChangeBroadcaster*) override;
     void timerCallback() override;
 
-    // Become the preset controller's data-provider overrides when it arrives.
-    // getPresetData returns a new block the caller owns.
-    juce::MemoryBlock* getPresetData();
-    void setPresetData (const void* data, int size);
-    juce::Component* getHostComponent() { return this; }
+    // PresetManagerController::PresetDataProvider
+    std::unique_ptr<juce::MemoryBlock> getPresetData() override;
+    void setPresetData (const void* data, int size) override;
+    juce::Component* getHostComponent() override { return this; }
 
     void showValueReadout (int sourceY, int index, float value);
 
@@ -66,6 +65,7 @@ public:
     ZTChangeView& getChangeView() noexcept { return changeView; }
     ZTWindowZoom& getWindowZoom() noexcept { return windowZoom; }
     juce::Label& getVersionLabel() noexcept { return versionLabel; }
+    PresetManagerController& getPresetController() noexcept { return presetController; }
 
 private:
     int currentPage() const;   // editorPage limited to the four pages: a foreign state block can carry anything
@@ -85,7 +85,7 @@ private:
     std::array<juce::Image, 5> frequencyLabelImages;
     juce::Image logoImage, backgroundImage, topBarImage;
     juce::Label versionLabel;
-    // The preset controller (and with it the preset bar) is the last member once it exists.
+    PresetManagerController presetController;   // owns the preset view and its bar
 
     const std::array<Sliders*, 4> pages { &haasPage, &panPage, &widthPage, &gainPage };
 
