@@ -1,5 +1,6 @@
 # The second (and last) JUCE configuration: VST3 hosting switched on, shared by the host-level
-# test and brume2-render. It reads FLAC through Debian's libFLAC.
+# test and brume2-render. It reads FLAC through Debian's libFLAC (Debian's JUCE ships no FLAC
+# sources of its own, hence JUCE_INCLUDE_FLAC_CODE=0).
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(BRUME2_FLAC REQUIRED IMPORTED_TARGET flac)
 
@@ -11,6 +12,7 @@ target_link_libraries(brume2_host
         juce::juce_gui_basics
     PUBLIC
         PkgConfig::BRUME2_FLAC
+        juce::pkgconfig_JUCE_IMG_LINUX_DEPS   # Debian's JUCE decodes PNG/JPEG with the system libraries
         juce::juce_recommended_config_flags
         juce::juce_recommended_warning_flags)
 target_compile_definitions(brume2_host
@@ -20,6 +22,7 @@ target_compile_definitions(brume2_host
         JUCE_WEB_BROWSER=0
         JUCE_USE_CURL=0
         JUCE_USE_FLAC=1
+        JUCE_INCLUDE_FLAC_CODE=0
         JUCE_USE_OGGVORBIS=0
         JUCE_STANDALONE_APPLICATION=1
         JUCE_DISPLAY_SPLASH_SCREEN=0

@@ -58,6 +58,8 @@ target_compile_definitions(Brume2
         JUCE_MODAL_LOOPS_PERMITTED=0
         JUCE_SILENCE_XCODE_15_LINKER_WARNING=1)
 
+# No link-time optimisation: the hot path already inlines within its own files, and LTO would make
+# every test and tool link re-optimise the whole of JUCE.
 target_link_libraries(Brume2
     PRIVATE
         Brume2Resources
@@ -65,21 +67,20 @@ target_link_libraries(Brume2
         juce::juce_dsp
     PUBLIC
         juce::juce_recommended_config_flags
-        juce::juce_recommended_lto_flags
         juce::juce_recommended_warning_flags)
 
 brume2_export_juce_config(Brume2)
 
 # The plug-in's module folder is what a Linux VST3 host scans: ~/.vst3 for a user, <prefix>/lib/vst3 system-wide.
-if(NOT BRUME2_VST3_INSTALL_DIR)
-    set(BRUME2_VST3_INSTALL_DIR "lib/vst3")
-endif()
+# A relative folder is taken under CMAKE_INSTALL_PREFIX; -DBRUME2_VST3_INSTALL_DIR=$HOME/.vst3 for a user.
+set(BRUME2_VST3_INSTALL_DIR "lib/vst3" CACHE STRING "Folder the VST3 bundle is installed into")
 set(BRUME2_VST3_BUNDLE "${CMAKE_BINARY_DIR}/Brume2_artefacts/$<CONFIG>/VST3/Brume 2.vst3")
 install(DIRECTORY "${BRUME2_VST3_BUNDLE}"
     DESTINATION "${BRUME2_VST3_INSTALL_DIR}"
     USE_SOURCE_PERMISSIONS)
 
 include(cmake/Brume2Host.cmake)
+include(cmake/Brume2FactoryPresets.cmake)
 if(BRUME2_BUILD_TESTS)
     enable_testing()
     add_subdirectory(tests)
@@ -89,4 +90,7 @@ if(BRUME2_BUILD_BENCH)
 endif()
 if(BRUME2_BUILD_TOOLS)
     add_subdirectory(tools)
+endif()
+if(BRUME2_BUILD_FUZZERS)
+    add_subdirectory(tests/fuzz)
 endif()

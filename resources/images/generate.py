@@ -121,9 +121,33 @@ def draw_bg(ctx, w, h, scale, surface):
     vignette.add_color_stop_rgba(1.0, 0, 0, 0, 0.10)
     ctx.set_source(vignette)
     ctx.paint()
+    # The band area (editor y 58 to 260, from x 41) as a slightly lighter, recessed panel; the
+    # picture starts at editor y 37.
+    px, py, pw, ph = 41, 21, w - 41, 202
+    panel = cairo.LinearGradient(0, py, 0, py + ph)
+    panel.add_color_stop_rgba(0.0, 1, 1, 1, 0.30)
+    panel.add_color_stop_rgba(0.5, 1, 1, 1, 0.22)
+    panel.add_color_stop_rgba(1.0, 1, 1, 1, 0.12)
+    ctx.set_source(panel)
+    ctx.rectangle(px, py, pw, ph)
+    ctx.fill()
+    inner = cairo.LinearGradient(0, py, 0, py + 6)
+    inner.add_color_stop_rgba(0.0, 0, 0, 0, 0.07)
+    inner.add_color_stop_rgba(1.0, 0, 0, 0, 0.0)
+    ctx.set_source(inner)
+    ctx.rectangle(px, py, pw, 6)
+    ctx.fill()
+    ctx.set_source_rgba(0, 0, 0, 0.06)
+    ctx.rectangle(px, py, 1, ph)
+    ctx.fill()
+    # Faint quarter lines: where "L" and "R" point, and the centre.
+    for fraction, alpha in ((0.25, 0.035), (0.5, 0.06), (0.75, 0.035)):
+        ctx.set_source_rgba(0, 0, 0, alpha)
+        ctx.rectangle(px, py + ph * fraction - 0.5, pw, 1)
+        ctx.fill()
     # Caption strip along the bottom edge.
     ctx.set_source_rgba(0, 0, 0, 0.035)
-    ctx.rectangle(0, h - 20 - 37 + 37, w, 20)
+    ctx.rectangle(0, h - 20, w, 20)
     ctx.fill()
     surface.flush()
     add_noise(surface, 3.2, 7 * scale)
@@ -383,25 +407,20 @@ def zoom_icon(with_disc):
         c = w / 2
         if with_disc:
             ctx.arc(c, c, 15.5, 0, 2 * math.pi)
-            ctx.set_source_rgb(0.93, 0.93, 0.94)
+            disc = cairo.LinearGradient(0, 0, 0, h)
+            disc.add_color_stop_rgb(0.0, 0.90, 0.90, 0.91)
+            disc.add_color_stop_rgb(1.0, 0.74, 0.74, 0.76)
+            ctx.set_source(disc)
             ctx.fill()
         # dark square cut by a light diagonal
-        rounded_rect(ctx, c - 8, c - 8, 16, 16, 2)
+        rounded_rect(ctx, c - 7.5, c - 7.5, 15, 15, 2.5)
         ctx.set_source_rgb(0.14, 0.14, 0.16)
         ctx.fill()
         ctx.set_source_rgb(0.80, 0.80, 0.82)
         ctx.set_line_width(2.6)
-        ctx.move_to(c - 8, c + 8)
-        ctx.line_to(c + 8, c - 8)
+        ctx.move_to(c - 7.5, c + 7.5)
+        ctx.line_to(c + 7.5, c - 7.5)
         ctx.stroke()
-        # corner ticks of a "resize" mark
-        ctx.set_source_rgb(0.14, 0.14, 0.16) if with_disc else ctx.set_source_rgb(0.75, 0.75, 0.78)
-        ctx.set_line_width(1.6)
-        for sx, sy in ((-1, -1), (1, 1)):
-            ctx.move_to(c + sx * 12, c + sy * 9)
-            ctx.line_to(c + sx * 12, c + sy * 12)
-            ctx.line_to(c + sx * 9, c + sy * 12)
-            ctx.stroke()
     return draw
 
 

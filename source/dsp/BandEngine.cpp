@@ -19,8 +19,7 @@ void raise (std::atomic<float>& shared, float value, bool isMinimum) noexcept
 
 BandEngine::BandEngine()
 {
-    leftBank.reset (44100.0f);
-    rightBank.reset (44100.0f);
+    crossover.reset (44100.0f);
     workingSampleRate = 0.0f;   // forces the rate-dependent fields to be set below
     setSampleRate (44100.0f);
     meters.clear();
@@ -34,8 +33,7 @@ void BandEngine::setSampleRate (float rate) noexcept
         haasRampLength = static_cast<int> (0.1f * rate);
         maxDelayScale = 0.04f * rate;
     }
-    leftBank.setSampleRate (rate);
-    rightBank.setSampleRate (rate);
+    crossover.setSampleRate (rate);
 }
 
 void BandEngine::updateSmoothingTargets (const float* p) noexcept
@@ -115,8 +113,7 @@ void BandEngine::snapSmoothing() noexcept
 
 void BandEngine::clearFilters() noexcept
 {
-    leftBank.clear();
-    rightBank.clear();
+    crossover.clear();
 }
 
 void BandEngine::processSample (float& left, float& right) noexcept
@@ -134,8 +131,7 @@ void BandEngine::processSample (float& left, float& right) noexcept
     }
 
     Vec4 bandsLeft[4], bandsRight[4];
-    leftBank.split (left, bandsLeft);
-    rightBank.split (right, bandsRight);
+    crossover.split (left, right, bandsLeft, bandsRight);
 
     const Vec4 w (kWidthFactor);
     Vec4 outLeft[4], outRight[4];

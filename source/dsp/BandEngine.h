@@ -56,7 +56,7 @@ private:
     int haasRampLength = 4410;
     float maxDelayScale = 0.04f * 44100.0f;
 
-    CrossoverBank leftBank, rightBank;
+    StereoCrossover crossover;   // both channels' filter banks
     LinearRamp ramps[numRampKinds][4];
     ScalarRamp bypass;
     HaasDelayLine delayLines[2][4];   // [channel][vector]

@@ -96,14 +96,29 @@ void FourWaySplit::reset (float rate) noexcept
         f.reset (rate);
 }
 
-void CrossoverBank::setSampleRate (float rate) noexcept
+namespace
+{
+// Tier 1 cuts at crossovers 3, 7 and 11 in every lane; tier 2 lane g cuts group g at 4g, 4g+1, 4g+2.
+void setTier1 (FourWaySplit& tier, float rate) noexcept
 {
     const auto& c = kCrossoverFrequencies;
-    tier1.setSampleRate (rate, Vec4 (c[3]), Vec4 (c[7]), Vec4 (c[11]));
-    tier2.setSampleRate (rate,
-                         Vec4 (c[0], c[4], c[8], c[12]),
-                         Vec4 (c[1], c[5], c[9], c[13]),
-                         Vec4 (c[2], c[6], c[10], c[14]));
+    tier.setSampleRate (rate, Vec4 (c[3]), Vec4 (c[7]), Vec4 (c[11]));
+}
+
+void setTier2 (FourWaySplit& tier, float rate) noexcept
+{
+    const auto& c = kCrossoverFrequencies;
+    tier.setSampleRate (rate,
+                        Vec4 (c[0], c[4], c[8], c[12]),
+                        Vec4 (c[1], c[5], c[9], c[13]),
+                        Vec4 (c[2], c[6], c[10], c[14]));
+}
+} // namespace
+
+void CrossoverBank::setSampleRate (float rate) noexcept
+{
+    setTier1 (tier1, rate);
+    setTier2 (tier2, rate);
 }
 
 void CrossoverBank::clear() noexcept
@@ -116,4 +131,23 @@ void CrossoverBank::reset (float rate) noexcept
 {
     tier1.reset (rate);
     tier2.reset (rate);
+}
+
+void StereoCrossover::setSampleRate (float rate) noexcept
+{
+    setTier1 (tier1, rate);
+    setTier2 (tier2Left, rate);
+    setTier2 (tier2Right, rate);
+}
+
+void StereoCrossover::clear() noexcept
+{
+    for (auto* t : { &tier1, &tier2Left, &tier2Right })
+        t->clear();
+}
+
+void StereoCrossover::reset (float rate) noexcept
+{
+    for (auto* t : { &tier1, &tier2Left, &tier2Right })
+        t->reset (rate);
 }

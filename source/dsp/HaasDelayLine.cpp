@@ -9,43 +9,23 @@ HaasDelayLine::HaasDelayLine() : buffer (new Slot[capacity]())
 
 void HaasDelayLine::updateTaps() noexcept
 {
-    alignas (16) float d[4], prev[4];
-    delay.store (d);
-    for (int lane = 0; lane < 4; ++lane)
-    {
-        const int whole = static_cast<int> (d[lane]);
-        int read = writeIndex - whole;
-        if (read < 0)
-            read += capacity;
-        readPosition[lane] = read;
-        const int before = read == 0 ? capacity - 1 : read - 1;
-        prev[lane] = buffer[before].lane[lane];
-    }
-    previousTap = Vec4::load (prev);
-    fraction = delay - truncate (delay);
+    // readPosition = writeIndex - whole delay, and the slot before it, both wrapped into the buffer.
+    const __m128i whole = _mm_cvttps_epi32 (delay.v);
+    const __m128i cap = _mm_set1_epi32 (capacity);
+    const __m128i zero = _mm_setzero_si128();
+    auto wrap = [&] (__m128i i) { return _mm_add_epi32 (i, _mm_and_si128 (_mm_cmplt_epi32 (i, zero), cap)); };
+
+    const __m128i read = wrap (_mm_sub_epi32 (_mm_set1_epi32 (writeIndex), whole));
+    const __m128i before = wrap (_mm_sub_epi32 (read, _mm_set1_epi32 (1)));
+    _mm_store_si128 (reinterpret_cast<__m128i*> (readPosition), read);
+
+    alignas (16) int b[4];
+    _mm_store_si128 (reinterpret_cast<__m128i*> (b), before);
+    const Slot* slots = buffer.get();
+    previousTap = Vec4 (slots[b[0]].lane[0], slots[b[1]].lane[1], slots[b[2]].lane[2], slots[b[3]].lane[3]);
+
+    fraction = delay - Vec4 (_mm_cvtepi32_ps (whole));
     oneMinusFraction = Vec4 (1.0f) - fraction;
-}
-
-void HaasDelayLine::setDelay (Vec4 delaySamples) noexcept
-{
-    delay = delaySamples;
-    updateTaps();
-}
-
-Vec4 HaasDelayLine::process (Vec4 input) noexcept
-{
-    const Slot* b = buffer.get();
-    const Vec4 tap (b[readPosition[0]].lane[0], b[readPosition[1]].lane[1],
-                    b[readPosition[2]].lane[2], b[readPosition[3]].lane[3]);
-    const Vec4 out = fraction * previousTap + oneMinusFraction * tap;
-
-    input.store (buffer[writeIndex].lane);
-    for (auto& r : readPosition)
-        if (++r == capacity)
-            r = 0;
-    if (++writeIndex == capacity)
-        writeIndex = 0;
-    return out;
 }
 
 void HaasDelayLine::clear() noexcept
@@ -54,4 +34,5 @@ void HaasDelayLine::clear() noexcept
     writeIndex = 0;
     delay = max (delay, Vec4 (1.0f));
     updateTaps();
+    tapsFollow = false;
 }
