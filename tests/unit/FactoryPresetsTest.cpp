@@ -79,4 +79,41 @@ TEST_F (FactoryPresets, EveryPresetParsesAndApplies)
     }
     EXPECT_GE (factoryCategories, 5);
 }
+// The table speaks in ms and dB; what the engine makes of the generated values must be those.
+TEST_F (FactoryPresets, TableUnitsArriveInTheEngine)
+{
+    Brume2AudioProcessor p (temp.roots);
+    p.prepareToPlay (48000.0, 64);
+
+    auto load = [&p] (const char* category, const char* preset) {
+        auto& store = p.presetStore;
+        EXPECT_TRUE (store.selectByName (category, preset)) << preset;
+        auto file = store.readPresetFile (store.current.categoryIndex, store.current.index);
+        auto body = file != nullptr ? store.parsePresetData (file->getData(), file->getSize()) : nullptr;
+        if (body != nullptr)
+            p.readState (body->getData(), (int) body->getSize(), StateScope::Preset);
+        juce::AudioBuffer<float> buffer (2, 64);
+        buffer.clear();
+        juce::MidiBuffer midi;
+        p.processBlock (buffer, midi);
+    };
+
+    // Band b lives in vector b % 4, lane b / 4 (0-based b).
+    load ("Haas Widening", "Subtle Wide Mids");   // band 5 +2 ms (left), band 6 -3 ms (right)
+    EXPECT_NEAR (p.engine.getDelay (0, 0).lane (1), 0.002 * 48000, 0.05);
+    EXPECT_NEAR (p.engine.getDelay (1, 0).lane (1), 1.0, 1e-3);
+    EXPECT_NEAR (p.engine.getDelay (1, 1).lane (1), 0.003 * 48000, 0.05);
+    EXPECT_NEAR (p.engine.getDelay (0, 1).lane (1), 1.0, 1e-3);
+
+    load ("Tone Tilts", "Soft Low Cut");          // band 1 -6 dB, band 2 -3 dB
+    EXPECT_NEAR (p.engine.getRamp (BandEngine::gainRamp, 0).target.lane (0), std::pow (10.0, -6.0 / 20.0), 1e-5);
+    EXPECT_NEAR (p.engine.getRamp (BandEngine::gainRamp, 1).target.lane (0), std::pow (10.0, -3.0 / 20.0), 1e-5);
+
+    load ("Tone Tilts", "Air Lift");              // band 16 +2 dB, above unity
+    EXPECT_NEAR (p.engine.getRamp (BandEngine::gainRamp, 3).target.lane (3), std::pow (10.0, 2.0 / 20.0), 1e-5);
+
+    load ("Stereo Width", "Mono Bass");           // bands 1-3 mono, band 4 unchanged
+    EXPECT_EQ (p.engine.getRamp (BandEngine::widthRamp, 2).target.lane (0), 0.0f);
+    EXPECT_EQ (p.engine.getRamp (BandEngine::widthRamp, 3).target.lane (0), 1.0f);
+}
 } // namespace
