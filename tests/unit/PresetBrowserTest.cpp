@@ -93,6 +93,56 @@ TEST_F (PresetBrowser, BarAndBrowserSitWhereTheWindowPutsThem)
     EXPECT_EQ (view().saveAs.getBounds(), juce::Rectangle<int> (13, 13, 344, 258));
     EXPECT_EQ (view().dialogue.getBounds(), juce::Rectangle<int> (13, 13, 344, 258));
     EXPECT_EQ (view().categoryList.getWidth(), 135);
+
+    const auto& panel = view().panel;
+    EXPECT_EQ (panel.saveButton.getBounds(), juce::Rectangle<int> (0, 0, 53, 24));
+    EXPECT_EQ (panel.saveAsButton.getBounds(), juce::Rectangle<int> (61, 0, 72, 24));
+    EXPECT_EQ (panel.loadButton.getBounds(), juce::Rectangle<int> (189, 0, 60, 24));
+    EXPECT_EQ (panel.exportButton.getBounds(), juce::Rectangle<int> (257, 0, 68, 24));
+
+    const auto& bar = view().presetBar;
+    EXPECT_EQ (bar.previousButton.getBounds(), juce::Rectangle<int> (0, 0, 22, 22));
+    EXPECT_EQ (bar.nextButton.getBounds(), juce::Rectangle<int> (224, 0, 22, 22));
+    EXPECT_EQ (bar.nextButton.imageWidth, 8.0f);
+    EXPECT_TRUE (bar.nextButton.normalImage.isValid());
+    EXPECT_TRUE (bar.backgroundImage.isValid());
+
+    // Every picture of the browser is embedded.
+    for (const auto* image : { &view().frameTopLeft, &view().frameTop, &view().frameCentre, &view().frameBottomRight,
+                               &view().categoryHeaderImage, &view().presetHeaderImage, &view().saveAs.nameLabelImage })
+        EXPECT_TRUE (image->isValid());
+    EXPECT_EQ (view().frameTop.getWidth(), 32);
+    EXPECT_EQ (view().categoryHeaderImage.getWidth(), 82);
+    EXPECT_TRUE (panel.saveButton.inactiveImage.isValid());
+}
+
+TEST_F (PresetBrowser, AButtonWithoutPicturesDrawsItsTextAndAnInactiveOneIgnoresTheMouse)
+{
+    struct Counter : PMSimpleButton::Delegate
+    {
+        void simpleButtonClicked (PMSimpleButton*) override { ++clicks; }
+        int clicks = 0;
+    } counter;
+
+    PMSimpleButton button;
+    button.text = "Go";
+    button.delegate = &counter;
+    button.setBounds (0, 0, 40, 20);
+    button.setVisible (true);
+    Mouse m (button);
+
+    const auto image = button.createComponentSnapshot (button.getLocalBounds());
+    EXPECT_EQ (image.getPixelAt (1, 1), juce::Colours::black);
+
+    m.click ({ 10, 10 });
+    EXPECT_EQ (counter.clicks, 1);
+    m.press ({ 10, 10 });
+    m.release ({ 50, 10 });   // released outside
+    EXPECT_EQ (counter.clicks, 1);
+    button.active = false;
+    m.click ({ 10, 10 });
+    EXPECT_FALSE (button.pressed);
+    EXPECT_EQ (counter.clicks, 1);
 }
 
 TEST_F (PresetBrowser, WithoutACurrentPresetTheBarShowsTheStoresNameDimmedAndNothingIsOffered)
