@@ -192,7 +192,7 @@ void BandEngine::publishMeters() noexcept
         peakRight[k].store (pr);
         for (int g = 0; g < 4; ++g)
         {
-            const int e = k * 4 + g;
+            const auto e = (size_t) (k * 4 + g);
             raise (meters.sideMinimum[e], smin[g], true);
             raise (meters.sideMaximum[e], smax[g], false);
             raise (meters.peakLeft[e], pl[g], false);

@@ -69,7 +69,7 @@ inline Vec4 HaasDelayLine::process (Vec4 input) noexcept
     const Vec4 out = fraction * previousTap + oneMinusFraction * tap;
     lastTap = tap;
 
-    input.store (buffer[writeIndex].lane);
+    input.store (buffer[(size_t) writeIndex].lane);
     if (++writeIndex == capacity)
         writeIndex = 0;
     return out;

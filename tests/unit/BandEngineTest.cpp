@@ -1,3 +1,4 @@
+#include "BandSignals.h"
 #include "dsp/BandEngine.h"
 #include "processor/ParameterSpecs.h"
 
@@ -49,26 +50,9 @@ Stereo render (const std::array<float, kNumParameters>& params, const Stereo& in
     return out;
 }
 
-// The band signals of one channel, from a crossover bank fed like the engine's.
-std::vector<std::array<float, kNumBands>> bandsOf (const std::vector<float>& input, float rate = 44100.0f)
-{
-    CrossoverBank bank;
-    bank.reset (rate);
-    bank.setSampleRate (rate);
-    std::vector<std::array<float, kNumBands>> out (input.size());
-    for (size_t n = 0; n < input.size(); ++n)
-    {
-        Vec4 v[4];
-        bank.split (input[n], v);
-        for (int b = 0; b < kNumBands; ++b)
-            out[n][(size_t) b] = v[b % 4].lane (b / 4);
-    }
-    return out;
-}
-
 // Expected output of a stage whose band b is delayed by delay[b] samples (fractions interpolated
 // linearly) and scaled by gain[b], per channel, with centred pan: the band signals rebuilt by hand.
-std::vector<float> rebuild (const std::vector<std::array<float, kNumBands>>& bands,
+std::vector<float> rebuild (const BandSignals& bands,
                             const std::array<double, kNumBands>& delay, const std::array<double, kNumBands>& gain)
 {
     auto at = [&] (long n, int b) { return n < 0 ? 0.0 : (double) bands[(size_t) n][(size_t) b]; };
@@ -115,8 +99,8 @@ TEST (BandEngine, DefaultsDelayEveryBandOneSampleAtUnityWidthLevel)
     delay.fill (1.0);
     std::array<double, kNumBands> gain;
     gain.fill (kUnityWidth);
-    expectClose (out.left, rebuild (bandsOf (input.left), delay, gain), 1e-5f, "left");
-    expectClose (out.right, rebuild (bandsOf (input.right), delay, gain), 1e-5f, "right");
+    expectClose (out.left, rebuild (splitIntoBands (input.left), delay, gain), 1e-5f, "left");
+    expectClose (out.right, rebuild (splitIntoBands (input.right), delay, gain), 1e-5f, "right");
 }
 
 // Haas above 0.5 delays the band's left channel, below 0.5 its right channel, by up to 40 ms.
@@ -140,8 +124,8 @@ TEST (BandEngine, HaasExtremesDelayOneChannelByFortyMilliseconds)
         longDelays[kHaasBand] = longDelay;
 
         const bool leftDelayed = c.delayedChannel == 0;
-        expectClose (out.left, rebuild (bandsOf (input.left, c.rate), leftDelayed ? longDelays : shortDelays, gain), 3e-5f, "left");
-        expectClose (out.right, rebuild (bandsOf (input.right, c.rate), leftDelayed ? shortDelays : longDelays, gain), 3e-5f, "right");
+        expectClose (out.left, rebuild (splitIntoBands (input.left, c.rate), leftDelayed ? longDelays : shortDelays, gain), 3e-5f, "left");
+        expectClose (out.right, rebuild (splitIntoBands (input.right, c.rate), leftDelayed ? shortDelays : longDelays, gain), 3e-5f, "right");
     }
 }
 
@@ -169,8 +153,8 @@ TEST (BandEngine, BalanceWidthAndGainMappings)
     };
 
     const auto input = noise (2048, 3);
-    const auto bandsLeft = bandsOf (input.left);
-    const auto bandsRight = bandsOf (input.right);
+    const auto bandsLeft = splitIntoBands (input.left);
+    const auto bandsRight = splitIntoBands (input.right);
 
     for (const auto& c : cases)
     {

@@ -1,4 +1,4 @@
-#include "dsp/Crossover.h"
+#include "BandSignals.h"
 
 #include <gtest/gtest.h>
 
@@ -10,25 +10,7 @@ namespace
 {
 constexpr double kTwoPi = 6.283185307179586;
 
-// Runs `input` through a freshly prepared bank and returns every band's output.
-std::vector<std::array<float, kNumBands>> splitSignal (const std::vector<float>& input, float rate = 44100.0f)
-{
-    CrossoverBank bank;
-    bank.reset (rate);
-    bank.setSampleRate (rate);
-
-    std::vector<std::array<float, kNumBands>> out (input.size());
-    for (size_t n = 0; n < input.size(); ++n)
-    {
-        Vec4 bands[4];
-        bank.split (input[n], bands);
-        for (int b = 0; b < kNumBands; ++b)
-            out[n][(size_t) b] = bands[b % 4].lane (b / 4);
-    }
-    return out;
-}
-
-double bandRms (const std::vector<std::array<float, kNumBands>>& bands, int band, size_t from)
+double bandRms (const BandSignals& bands, int band, size_t from)
 {
     double sum = 0.0;
     for (size_t n = from; n < bands.size(); ++n)
@@ -39,7 +21,7 @@ double bandRms (const std::vector<std::array<float, kNumBands>>& bands, int band
 
 TEST (Crossover, ConstantInputSettlesInLowestBandOnly)
 {
-    const auto bands = splitSignal (std::vector<float> (44100, 1.0f));
+    const auto bands = splitIntoBands (std::vector<float> (44100, 1.0f));
     const auto& last = bands.back();
     // Single-precision direct-form-II sections at 63 Hz carry a small DC error (coefficient rounding).
     EXPECT_NEAR (last[0], 1.0f, 0.005f);
@@ -53,7 +35,7 @@ TEST (Crossover, AlternatingInputSettlesInHighestBandOnly)
     for (size_t n = 0; n < input.size(); ++n)
         input[n] = (n % 2 == 0) ? 1.0f : -1.0f;
 
-    const auto bands = splitSignal (input);
+    const auto bands = splitIntoBands (input);
     EXPECT_NEAR (std::abs (bands.back()[15]), 1.0f, 1e-4f);
     EXPECT_NEAR (bandRms (bands, 15, 4096), 1.0, 1e-4);
     for (int b = 0; b < 15; ++b)
@@ -62,7 +44,7 @@ TEST (Crossover, AlternatingInputSettlesInHighestBandOnly)
 
 TEST (Crossover, SilenceGivesExactZeroInEveryBand)
 {
-    const auto bands = splitSignal (std::vector<float> (2048, 0.0f));
+    const auto bands = splitIntoBands (std::vector<float> (2048, 0.0f));
     for (const auto& frame : bands)
         for (float v : frame)
             ASSERT_EQ (v, 0.0f);
@@ -106,7 +88,7 @@ TEST (Crossover, EachBandPeaksBetweenItsEdges)
     constexpr int length = 16384;
     std::vector<float> impulse (length, 0.0f);
     impulse[0] = 1.0f;
-    const auto bands = splitSignal (impulse);
+    const auto bands = splitIntoBands (impulse);
 
     for (int band = 0; band < kNumBands; ++band)
     {
