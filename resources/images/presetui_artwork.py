@@ -76,7 +76,10 @@ def spaced_text(ctx, text, x, baseline, spacing):
 
 
 def spaced_width(ctx, text, spacing):
-    return sum(ctx.text_extents(ch).x_advance for ch in text) + spacing * (len(text) - 1)
+    """Width of the inked text: the advances up to the last letter, then that letter's ink."""
+    advances = sum(ctx.text_extents(ch).x_advance for ch in text[:-1]) + spacing * (len(text) - 1)
+    last = ctx.text_extents(text[-1])
+    return advances + last.x_bearing + last.width
 
 
 # ---- captions ------------------------------------------------------------------------------
@@ -87,9 +90,14 @@ def caption(name, text, drawn_width):
     set_font(ctx, 8.2)
     ctx.set_source_rgba(*rgb(0xBBBBBB))
     spacing = 0.9
-    # Shrink the tracking if the word would not fit the picture.
-    while spacing > 0 and spaced_width(ctx, text, spacing) > drawn_width - 0.5:
-        spacing -= 0.1
+    # Tighten the tracking, then the size, until the word fits the picture.
+    size = 8.2
+    while spaced_width(ctx, text, spacing) > drawn_width - 0.75:
+        if spacing > 0.3:
+            spacing -= 0.1
+        else:
+            size -= 0.2
+            set_font(ctx, size)
     spaced_text(ctx, text, 0.25, 6.4, spacing)
     write(surface, name)
 

@@ -59,24 +59,26 @@ void PresetManagerController::importPreset()
 {
     fileChooser->chooseFileToImport (wildcard(), [this] (const juce::File& file)
     {
-        if (file == juce::File())
-            return;   // cancelled
+        juce::MemoryBlock bytes;
+        if (! readImportFile (file, bytes))
+            return;   // cancelled, or nothing readable: the browser stays as it is
 
-        importFile (file);
-        // Whether or not the file was a preset, the browser closes as after a background click.
+        importData (file, bytes);
+        // Whether or not the file held a preset, the browser closes as after a background click.
         view.closeBrowser();
     });
 }
 
-bool PresetManagerController::importFile (const juce::File& file)
+bool PresetManagerController::readImportFile (const juce::File& file, juce::MemoryBlock& bytes) const
 {
-    if (! file.existsAsFile() || file.getSize() > kMaximumImportSize)
+    if (file == juce::File() || ! file.existsAsFile() || file.getSize() > kMaximumImportSize)
         return false;
+    bytes.reset();
+    return file.getSize() == 0 || file.loadFileAsData (bytes);   // false unless read completely
+}
 
-    juce::MemoryBlock bytes;
-    if (! file.loadFileAsData (bytes))
-        return false;   // not read completely
-
+bool PresetManagerController::importData (const juce::File& file, const juce::MemoryBlock& bytes)
+{
     const auto body = store->parsePresetData (bytes.getData(), bytes.getSize());
     if (body == nullptr)
         return false;

@@ -49,8 +49,10 @@ public:
     // Replaces the file chooser (tests answer it without a dialog).
     void setFileChooser (std::unique_ptr<PresetFileChooser> chooser);
 
-    // The import and export steps after a file was chosen; false when nothing was changed or written.
-    bool importFile (const juce::File& file);
+    // The import and export steps after a file was chosen; false when nothing was read, changed
+    // or written.
+    bool readImportFile (const juce::File& file, juce::MemoryBlock& bytes) const;
+    bool importData (const juce::File& file, const juce::MemoryBlock& bytes);
     bool exportTo (const juce::File& file, const juce::MemoryBlock& presetFile);
 
     PresetDataProvider* provider = nullptr;   // not owned

@@ -3,12 +3,20 @@
 //
 //   brume2-snapshot [--page 0..3] [--pencil on|off] [--zoom PERCENT] [--seconds S]
 //                   [--set "Haas Band 3=0.8"]... [--state FILE] [--out PREFIX]
+//                   [--factory DIR] [--preset "Category/Preset"]
+//                   [--browser] [--save-as NAME] [--delete]
 //
 // Writes PREFIX.png (1x) and PREFIX@2x.png (double-resolution artwork). --state reads a host
 // state block written by the plug-in. Settings and folders go to a temporary directory.
+//
+// The preset manager: --factory installs a factory library (default: the one generated in this
+// build tree) into the temporary folder, beside two demonstration user presets; --preset makes
+// one current; --browser shows the open browser, --save-as the save-as entry with NAME typed in,
+// --delete the confirmation for deleting the first user preset.
 
 #include "editor/ImageResources.h"
 #include "editor/PluginEditor.h"
+#include "presets/PresetFileFormat.h"
 #include "processor/PluginProcessor.h"
 
 #include <juce_audio_processors/juce_audio_processors.h>
@@ -29,6 +37,16 @@ struct Options
     juce::StringArray assignments;
     juce::File stateFile;
     juce::String outPrefix = "editor";
+#ifdef BRUME2_FACTORY_PRESETS_DIR
+    juce::File factoryLibrary { BRUME2_FACTORY_PRESETS_DIR };
+#else
+    juce::File factoryLibrary;
+#endif
+    juce::String preset;
+    bool browser = false;
+    bool deleteDialogue = false;
+    juce::String saveAsName;
+    bool saveAs = false;
 };
 
 bool parse (int argc, char** argv, Options& o)
@@ -45,6 +63,11 @@ bool parse (int argc, char** argv, Options& o)
         else if (arg == "--set" && hasValue) { o.assignments.add (next); ++i; }
         else if (arg == "--state" && hasValue) { o.stateFile = juce::File::getCurrentWorkingDirectory().getChildFile (next); ++i; }
         else if (arg == "--out" && hasValue) { o.outPrefix = next; ++i; }
+        else if (arg == "--factory" && hasValue) { o.factoryLibrary = juce::File::getCurrentWorkingDirectory().getChildFile (next); ++i; }
+        else if (arg == "--preset" && hasValue) { o.preset = next; ++i; }
+        else if (arg == "--browser") { o.browser = true; }
+        else if (arg == "--save-as" && hasValue) { o.saveAs = o.browser = true; o.saveAsName = next; ++i; }
+        else if (arg == "--delete") { o.deleteDialogue = o.browser = true; }
         else
         {
             std::cerr << "unknown or incomplete option: " << arg << "\n";
@@ -98,6 +121,82 @@ void fillTestSignal (juce::AudioBuffer<float>& buffer, double sampleRate, juce::
     }
 }
 
+// The factory library and two user presets in the temporary data folders.
+bool installPresets (const Options& o, const juce::File& roots)
+{
+    const auto product = juce::String ("Zuvotone/Brume 2");
+    const auto factory = roots.getChildFile ("shared").getChildFile (product).getChildFile ("Factory Presets");
+    if (o.factoryLibrary.isDirectory() && ! factory.isDirectory())
+    {
+        factory.getParentDirectory().createDirectory();
+        if (! o.factoryLibrary.copyDirectoryTo (factory))
+        {
+            std::cerr << "cannot copy " << o.factoryLibrary.getFullPathName() << "\n";
+            return false;
+        }
+    }
+
+    const auto user = roots.getChildFile ("user").getChildFile (product).getChildFile ("User Presets");
+    user.createDirectory();
+    for (const auto* name : { "My Mix", "Wide Vocals" })
+    {
+        const auto file = user.getChildFile (juce::String (name) + ".brumepreset");
+        if (file.existsAsFile())
+            continue;
+        juce::MemoryBlock body;
+        {
+            juce::MemoryOutputStream out (body, false);
+            for (int i = 0; i < 65; ++i)
+                out.writeFloat (i < 64 ? 0.5f + 0.004f * (float) (i % 16) : 0.0f);
+        }
+        unsigned char header[PresetFileFormat::headerSize];
+        PresetFileFormat::writeHeader (header, body.getSize());
+        juce::MemoryBlock bytes (header, sizeof (header));
+        bytes.append (body.getData(), body.getSize());
+        file.replaceWithData (bytes.getData(), bytes.getSize());
+    }
+    return true;
+}
+
+// Makes "Category/Preset" current the way a click in the browser does.
+bool selectPreset (Brume2AudioProcessorEditor& editor, Brume2AudioProcessor& processor, const juce::String& path)
+{
+    auto& store = processor.presetStore;
+    const auto category = path.upToLastOccurrenceOf ("/", false, false);
+    const auto name = path.fromLastOccurrenceOf ("/", false, false);
+    for (int c = 0; c < store.categories.size(); ++c)
+        for (int i = 0; i < store.categories[c].presets.size(); ++i)
+            if (store.categories[c].name == category && store.categories[c].presets[i].name == name)
+            {
+                auto& view = editor.getPresetController().view;
+                view.selectCategory (c);
+                view.listItemClicked (1, i);
+                view.presetList.setSelectedIndex (i);
+                return true;
+            }
+    std::cerr << "no preset \"" << path << "\"\n";
+    return false;
+}
+
+// Opens the browser and, if asked, one of its overlays.
+void showBrowser (const Options& o, Brume2AudioProcessorEditor& editor)
+{
+    auto& view = editor.getPresetController().view;
+    view.presetBarClicked();
+    if (o.saveAs)
+    {
+        view.saveAsClicked();
+        view.saveAs.nameInput.setText (o.saveAsName, false);
+        view.saveAs.updateButtons();
+    }
+    else if (o.deleteDialogue)
+    {
+        const int user = view.store.categories.size() - 1;
+        view.selectCategory (user);
+        view.listItemDeleteClicked (1, 0);
+    }
+}
+
 bool writePng (const juce::Image& image, const juce::File& file)
 {
     file.deleteFile();
@@ -109,6 +208,8 @@ bool writePng (const juce::Image& image, const juce::File& file)
 int renderAt (const Options& o, double resolution, const juce::File& roots, const juce::File& output)
 {
     setAssumedDisplayScale (resolution);
+    if (! installPresets (o, roots))
+        return 1;
     Brume2AudioProcessor processor (PluginFolders::Roots { roots.getChildFile ("user"), roots.getChildFile ("shared") });
 
     if (o.stateFile != juce::File())
@@ -135,6 +236,10 @@ int renderAt (const Options& o, double resolution, const juce::File& roots, cons
         dynamic_cast<Brume2AudioProcessorEditor*> (processor.createEditorIfNeeded()));
     if (editor == nullptr)
         return 1;
+    if (o.preset.isNotEmpty() && ! selectPreset (*editor, processor, o.preset))
+        return 1;
+    if (o.browser)
+        showBrowser (o, *editor);
 
     juce::AudioBuffer<float> buffer (2, blockSize);
     juce::MidiBuffer midi;
