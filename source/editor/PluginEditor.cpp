@@ -59,24 +59,21 @@ void drawStretched (juce::Graphics& g, const juce::Image& image, float x, float 
 Brume2AudioProcessorEditor::Brume2AudioProcessorEditor (Brume2AudioProcessor& p)
     : juce::AudioProcessorEditor (&p),
       processorRef (p),
-      presetController (*this, p.presetStore, makePresetBarStyle())   // 6. builds the preset view and bar
+      presetController (*this, p.presetStore, makePresetBarStyle())   // builds the preset view and bar
 {
-    // 1. The zoom icons are loaded by windowZoom itself.
+    // The zoom icons are loaded by windowZoom itself.
     for (size_t i = 0; i < drawModeActiveImageNames.size(); ++i)
         drawModeActiveImageNames[i] = kPageStyles[i].pencilImage;
 
-    // 2. to 5.: changeView, tabSelector and the pages start hidden and click-through by their own defaults.
+    // changeView, tabSelector and the pages start hidden and click-through by their own defaults.
     versionLabel.setText ({}, juce::dontSendNotification);
 
-    // 6. The preset bar style and the preset controller are built with the members above.
-
-    // 7.
+    // Fonts are made once per process and shared by every open editor.
     SharedFonts::retain();
 
-    // 8.
     processorRef.addChangeListener (this);
 
-    // 9.
+    // Static artwork: captions, background, top bar, logos and the L/R letters.
     for (size_t k = 0; k < kFrequencyCaptions.size(); ++k)
         frequencyLabelImages[k] = loadImage (kFrequencyCaptions[k]);
     backgroundImage = loadImage ("bg");
@@ -86,7 +83,6 @@ Brume2AudioProcessorEditor::Brume2AudioProcessorEditor (Brume2AudioProcessor& p)
     leftLabelImage = loadImage ("lbl_l");
     rightLabelImage = loadImage ("lbl_r");
 
-    // 10.
     for (size_t i = 0; i < pages.size(); ++i)
     {
         auto& page = *pages[i];
@@ -97,7 +93,7 @@ Brume2AudioProcessorEditor::Brume2AudioProcessorEditor (Brume2AudioProcessor& p)
         page.setCurveStyle (kPageStyles[i].curveStyle);
     }
 
-    // 11.
+    // Tabs and pages, with the meters lying over the selected page.
     for (int tab = 0; tab < 4; ++tab)
     {
         const auto& style = kPageStyles[(size_t) tab];
@@ -111,22 +107,19 @@ Brume2AudioProcessorEditor::Brume2AudioProcessorEditor (Brume2AudioProcessor& p)
     tabSelector.addAndMakeVisible (meters);
     tabSelector.setOverlay (&meters);
 
-    // 12.
     tabSelector.setSelectedTab (currentPage());
     addAndMakeVisible (tabSelector);
 
-    // 13.
     bypassSwitch.init (kBypassParameterIndex, "btn_bypass_default", "btn_bypass_active", this);
     addAndMakeVisible (bypassSwitch);
     bypassSwitch.setValue (getValue (kBypassParameterIndex), true);
 
-    // 14.
+    // The pencil shows the selected page's colour when on.
     drawSwitch.init (-1, "btn_drawmode_default", "btn_drawmode_active_haas", this);
     retintPencil (currentPage());
     addAndMakeVisible (drawSwitch);
     drawSwitch.setValue (processorRef.drawModeEnabled ? 1.0f : 0.0f, true);
 
-    // 15.
     versionLabel.setText ("v2.1.2", juce::dontSendNotification);
     if (auto* fonts = SharedFonts::get())
         versionLabel.setFont (fonts->labelFont.withHeight (10.0f));
@@ -134,20 +127,18 @@ Brume2AudioProcessorEditor::Brume2AudioProcessorEditor (Brume2AudioProcessor& p)
     versionLabel.setJustificationType (juce::Justification::centredRight);
     addAndMakeVisible (versionLabel);
 
-    // 16.
+    // The preset bar; the browser itself opens on demand.
     presetController.showCurrentCategory();
     addAndMakeVisible (presetController.view.presetBar);
 
-    // 17.
+    // Applies the stored zoom level.
     windowZoom.init (this, &processorRef.globalSettings);
 
-    // 18.
     setSize (kWidth, kHeight);
 
-    // 19.
     addAndMakeVisible (changeView);
 
-    // 20.
+    // One tick now so nothing shows stale values before the first timer period.
     timerCallback();
     startTimer (16);
 }
