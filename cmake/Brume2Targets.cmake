@@ -22,6 +22,12 @@ juce_add_binary_data(Brume2Resources
     HEADER_NAME BinaryData.h
     NAMESPACE BinaryData
     SOURCES ${BRUME2_IMAGE_FILES} ${BRUME2_FONT_FILES} "${BRUME2_ROBOTO_TTF}")
+# JUCE's rule depends only on the list of files; make it also follow their contents, so a
+# redrawn picture is embedded again.
+add_custom_command(
+    OUTPUT "${CMAKE_CURRENT_BINARY_DIR}/juce_binarydata_Brume2Resources/JuceLibraryCode/BinaryData1.cpp"
+    APPEND
+    DEPENDS ${BRUME2_IMAGE_FILES} ${BRUME2_FONT_FILES} "${BRUME2_ROBOTO_TTF}")
 
 # ---- the plug-in ----------------------------------------------------------------------------
 juce_add_plugin(Brume2
