@@ -17,6 +17,8 @@ import presetui_artwork
 
 import cairo
 
+from artwork_shapes import rgb, rounded_rect  # noqa: E402
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 FONT = "Roboto"
 
@@ -31,10 +33,6 @@ TAB_TITLES = {"haas": "HAAS", "pan": "PAN", "ms": "MS", "gain": "GAIN"}
 
 BAR_DARK = (0x24 / 255, 0x24 / 255, 0x29 / 255)
 BAR_DARKER = (0x1B / 255, 0x1B / 255, 0x1F / 255)
-
-
-def rgb(value, alpha=1.0):
-    return ((value >> 16 & 255) / 255, (value >> 8 & 255) / 255, (value & 255) / 255, alpha)
 
 
 def mix(a, b, t):
@@ -76,15 +74,6 @@ def text_centred(ctx, text, cx, baseline, spacing=0.0):
         ctx.move_to(x, baseline)
         ctx.show_text(ch)
         x += w + spacing
-
-
-def rounded_rect(ctx, x, y, w, h, r):
-    ctx.new_sub_path()
-    ctx.arc(x + w - r, y + r, r, -math.pi / 2, 0)
-    ctx.arc(x + w - r, y + h - r, r, 0, math.pi / 2)
-    ctx.arc(x + r, y + h - r, r, math.pi / 2, math.pi)
-    ctx.arc(x + r, y + r, r, math.pi, 3 * math.pi / 2)
-    ctx.close_path()
 
 
 def add_noise(surface, amount, seed):

@@ -30,18 +30,7 @@ _use_repository_fonts()
 
 import cairo  # noqa: E402  (after the fontconfig set-up above)
 
-
-def rgb(value, alpha=1.0):
-    return ((value >> 16 & 255) / 255, (value >> 8 & 255) / 255, (value & 255) / 255, alpha)
-
-
-def rounded_rect(ctx, x, y, w, h, r):
-    ctx.new_sub_path()
-    ctx.arc(x + w - r, y + r, r, -math.pi / 2, 0)
-    ctx.arc(x + w - r, y + h - r, r, 0, math.pi / 2)
-    ctx.arc(x + r, y + h - r, r, math.pi / 2, math.pi)
-    ctx.arc(x + r, y + r, r, math.pi, 3 * math.pi / 2)
-    ctx.close_path()
+from artwork_shapes import rgb, rounded_rect  # noqa: E402
 
 
 def new_surface(drawn_width, drawn_height):
