@@ -15,3 +15,13 @@ def rounded_rect(ctx, x, y, w, h, r):
     ctx.arc(x + r, y + h - r, r, math.pi / 2, math.pi)
     ctx.arc(x + r, y + r, r, math.pi, 3 * math.pi / 2)
     ctx.close_path()
+
+
+def use_text_options(ctx):
+    """Grey-scale antialiasing, slight hinting, unhinted metrics: crisp captions at 1x and 2x."""
+    import cairo
+    options = cairo.FontOptions()
+    options.set_antialias(cairo.ANTIALIAS_GRAY)
+    options.set_hint_style(cairo.HINT_STYLE_SLIGHT)
+    options.set_hint_metrics(cairo.HINT_METRICS_OFF)
+    ctx.set_font_options(options)

@@ -17,7 +17,7 @@ import presetui_artwork
 
 import cairo
 
-from artwork_shapes import rgb, rounded_rect  # noqa: E402
+from artwork_shapes import rgb, rounded_rect, use_text_options  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 FONT = "Roboto"
@@ -43,11 +43,7 @@ def save(name, width, height, draw, scales=(1, 2)):
     for scale in scales:
         surface = cairo.ImageSurface(cairo.FORMAT_ARGB32, width * scale, height * scale)
         ctx = cairo.Context(surface)
-        options = cairo.FontOptions()
-        options.set_antialias(cairo.ANTIALIAS_GRAY)
-        options.set_hint_style(cairo.HINT_STYLE_SLIGHT)
-        options.set_hint_metrics(cairo.HINT_METRICS_OFF)
-        ctx.set_font_options(options)
+        use_text_options(ctx)
         ctx.scale(scale, scale)
         draw(ctx, width, height, scale, surface)
         surface.flush()

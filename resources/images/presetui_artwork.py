@@ -30,18 +30,14 @@ _use_repository_fonts()
 
 import cairo  # noqa: E402  (after the fontconfig set-up above)
 
-from artwork_shapes import rgb, rounded_rect  # noqa: E402
+from artwork_shapes import rgb, rounded_rect, use_text_options  # noqa: E402
 
 
 def new_surface(drawn_width, drawn_height):
     """A surface of twice the drawn size, with a context that draws in drawn units."""
     surface = cairo.ImageSurface(cairo.FORMAT_ARGB32, drawn_width * 2, drawn_height * 2)
     ctx = cairo.Context(surface)
-    options = cairo.FontOptions()
-    options.set_antialias(cairo.ANTIALIAS_GRAY)
-    options.set_hint_style(cairo.HINT_STYLE_SLIGHT)
-    options.set_hint_metrics(cairo.HINT_METRICS_OFF)
-    ctx.set_font_options(options)
+    use_text_options(ctx)
     ctx.scale(2, 2)
     return surface, ctx
 
