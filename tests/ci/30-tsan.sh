@@ -3,8 +3,8 @@
 # while the audio thread processes (StateThreadSafety). Any race report fails the stage.
 set -euo pipefail
 source tests/ci/common.sh
-dir=build-tsan   # RelWithDebInfo: -O2 -g, and none of the Release link-time optimisation
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+dir=build-tsan
+cmake -S . -B "$dir" -G Ninja "${SANITIZER_BUILD_FLAGS[@]}" \
     -DBRUME2_SANITIZE=thread -DBRUME2_BUILD_BENCH=OFF -DBRUME2_BUILD_TOOLS=OFF
 cmake --build "$dir" --target brume2_tests
 export TSAN_OPTIONS="halt_on_error=1 abort_on_error=1 second_deadlock_stack=1"

@@ -4,8 +4,9 @@
 # a sanitizer report or a broken invariant fails the stage (the crashing input is kept in the
 # build folder). The fuzzers' processor uses a temporary folder tree, never the real folders.
 set -euo pipefail
-dir=build-fuzz   # RelWithDebInfo: -O2 -g, no link-time optimisation
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+source tests/ci/common.sh
+dir=build-fuzz
+cmake -S . -B "$dir" -G Ninja "${SANITIZER_BUILD_FLAGS[@]}" \
     -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_C_FLAGS=-fsanitize=fuzzer-no-link -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
     -DBRUME2_SANITIZE=address,undefined \
