@@ -46,7 +46,8 @@ struct HeaderCase
 juce::MemoryBlock raw (size_t size, unsigned char fill = 0x11)
 {
     juce::MemoryBlock block (size);
-    block.fillWith (fill);
+    if (size > 0)   // an empty block has no data, and JUCE would memset a null pointer
+        block.fillWith (fill);
     return block;
 }
 
